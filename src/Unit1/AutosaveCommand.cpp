@@ -1,0 +1,3 @@
+#include "Unit1/Unit1.h"
+
+void TForm1::Button5Click(void* /*sender*/) {}

@@ -1,0 +1,17 @@
+#pragma once
+// Form1 as stored: every position, size, caption and setting of the form and
+// its components.
+
+#include "framework/FormDescription.h"
+
+namespace unit1 {
+
+struct TForm1Description {
+    framework::FormWindowDescription form;
+    framework::ButtonDescription button5;
+    framework::MemoDescription memo1;
+};
+
+extern const TForm1Description kForm1Description;
+
+}  // namespace unit1
