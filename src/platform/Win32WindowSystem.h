@@ -5,7 +5,7 @@ namespace platform {
 
 // The operations over the ANSI Win32 calls, so texts cross them in the
 // system's ANSI code page (950 on a Traditional Chinese desktop).
-class Win32WindowSystem final : public WindowSystem {
+class Win32WindowSystem : public WindowSystem {
 public:
     // A window whose owner does not answer a text message within this time
     // is given up on: without a bound one hung program would freeze ours.

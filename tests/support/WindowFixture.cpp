@@ -40,6 +40,17 @@ std::vector<std::string> WindowFixture::TextsSetInto(std::size_t i) {
     return texts;
 }
 
+bool WindowFixture::Settle() {
+    const std::size_t before = process_.LinesWith("marker").size();
+    PostMessageA(window_, WM_APP, 0, 0);
+    const auto end = std::chrono::steady_clock::now() + 10s;
+    while (std::chrono::steady_clock::now() < end) {
+        if (process_.LinesWith("marker").size() > before) return true;
+        Sleep(10);
+    }
+    return false;
+}
+
 std::vector<std::string> WindowFixture::Events(const std::string& kind) {
     return process_.LinesWith(kind + " ");
 }

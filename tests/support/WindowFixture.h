@@ -28,6 +28,8 @@ public:
 
     // What control i was sent as WM_SETTEXT, in order.
     std::vector<std::string> TextsSetInto(std::size_t i);
+    // Returns once the fixture has handled every message posted to it so far.
+    bool Settle();
     // Report lines naming control i ("clicked 3", "down 3", ...), any kind.
     std::vector<std::string> Events(const std::string& kind);
 
