@@ -7,4 +7,5 @@ cd "$root"
 trap desktop_stop EXIT
 cmake --preset mingw >/dev/null
 cmake --build --preset mingw
+scripts/printers.sh install --with-letter-printer
 ctest --preset mingw "$@"

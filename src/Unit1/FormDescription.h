@@ -3,11 +3,16 @@
 // its components.
 
 #include "framework/FormDescription.h"
+#include "report/ReportDescription.h"
 
 namespace unit1 {
 
 struct TForm1Description {
     framework::FormWindowDescription form;
+    report::QuickRepDescription quickRep1;
+    report::BandDescription qrGroup1;
+    report::BandDescription qrBand1;
+    report::LabelDescription qrLabel1;
     framework::ButtonDescription button5;
     framework::MemoDescription memo1;
 };

@@ -10,12 +10,17 @@
 #include "framework/Controls.h"
 #include "framework/Form.h"
 #include "platform/WindowSystem.h"
+#include "report/QuickRep.h"
 
 class TForm1 : public framework::TForm {
 public:
     TForm1();
     ~TForm1() override;
 
+    std::unique_ptr<report::TQuickRep> QuickRep1;
+    report::TQRGroup* QRGroup1 = nullptr;  // owned by QuickRep1
+    report::TQRBand* QRBand1 = nullptr;
+    report::TQRLabel* QRLabel1 = nullptr;
     std::unique_ptr<framework::TButton> Button5;
     std::unique_ptr<framework::TMemo> Memo1;
 
