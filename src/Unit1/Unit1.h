@@ -31,6 +31,13 @@ public:
     // `seconds` (a decimal number as text) have passed; leaves the last
     // lookup's result in FoundWindow. Uses nothing of the form.
     bool WaitForWindow(const std::string& title, const std::string& seconds);
+
+protected:
+    bool OnCloseQuery() override;
+
+private:
+    bool running_ = false;         // an autosave run is under way
+    bool closeRequested_ = false;  // closed during a run: close when it ends
 };
 
 extern TForm1* Form1;
