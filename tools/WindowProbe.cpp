@@ -2,6 +2,7 @@
 // the shipped program.
 //   WindowProbe rect TITLE CHILDTEXT   screen rectangle "left top width height"
 //   WindowProbe text TITLE CLASS       the first such child's text
+//   WindowProbe texts TITLE CLASS      every such child's text, one a line
 // TITLE and CHILDTEXT are in the ANSI code page. Exit 1 when not found.
 
 #include <windows.h>
@@ -16,6 +17,7 @@ struct Search {
     const char* className;
     const char* text;
     HWND found;
+    bool all;
 };
 
 BOOL CALLBACK Visit(HWND w, LPARAM p) {
@@ -30,8 +32,14 @@ BOOL CALLBACK Visit(HWND w, LPARAM p) {
                             SMTO_ABORTIFHUNG, 5000, nullptr);
         if (std::strcmp(buffer, s->text) != 0) return TRUE;
     }
+    if (s->all && s->className) {
+        char text[4096] = {};
+        SendMessageTimeoutA(w, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                            SMTO_ABORTIFHUNG, 5000, nullptr);
+        std::printf("%s\n", text);
+    }
     s->found = w;
-    return FALSE;
+    return s->all ? TRUE : FALSE;
 }
 
 }  // namespace
@@ -44,9 +52,11 @@ int main(int argc, char** argv) {
     HWND top = FindWindowA(nullptr, argv[2]);
     if (!top) return 1;
     const bool rect = std::strcmp(argv[1], "rect") == 0;
-    Search s{rect ? nullptr : argv[3], rect ? argv[3] : nullptr, nullptr};
+    const bool all = std::strcmp(argv[1], "texts") == 0;
+    Search s{rect ? nullptr : argv[3], rect ? argv[3] : nullptr, nullptr, all};
     EnumChildWindows(top, Visit, reinterpret_cast<LPARAM>(&s));
     if (!s.found) return 1;
+    if (all) return 0;
     if (rect) {
         RECT r;
         GetWindowRect(s.found, &r);

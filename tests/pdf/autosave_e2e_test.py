@@ -1,0 +1,115 @@
+"""The whole autosave run as a user makes it: the program and the stand-in
+on the Wine desktop, a real pointer click on "Autosave to Pdf", and the PDF
+that ends up at C:\\測試轉入pdf."""
+import os
+import subprocess
+import time
+import unittest
+
+import desktop
+
+OUTPUT = desktop.drive_c("測試轉入pdf")
+ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "../.."))
+FILLED = "sendMessage to Edit "
+
+
+def probe(*args):
+    done = subprocess.run(["wine", desktop.program("WindowProbe.exe"), *args], capture_output=True,
+                          stdin=subprocess.DEVNULL, timeout=30)
+    return done.returncode, done.stdout.decode("big5", errors="replace").replace("\r", "")
+
+
+def printers_script(*args):
+    subprocess.run([os.path.join(ROOT, "scripts/printers.sh"), *args], check=True,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+
+class AutosaveRun(unittest.TestCase):
+    def setUp(self):
+        desktop.clear_spools()
+        if os.path.exists(OUTPUT):
+            os.remove(OUTPUT)
+        self.processes = []
+
+    def tearDown(self):
+        for p in self.processes:
+            p.kill()
+            p.wait()
+            p.stdout.close()
+        subprocess.run(["pkill", "-f", "PDFCreatorStandIn.exe"])
+        subprocess.run(["pkill", "-f", "Autosave.exe"])
+        printers_script("install", "--with-letter-printer")
+
+    def start(self, name, *args):
+        p = desktop.start(name, *args)
+        self.processes.append(p)
+        return p
+
+    def start_program(self):
+        self.start("Autosave.exe")
+        self.assertTrue(desktop.wait_for(lambda: probe("rect", "Form1", "Autosave to Pdf")[0] == 0, 15),
+                        "Form1 did not appear")
+
+    def click_autosave(self):
+        """The real pointer: xdotool moves it onto the button and clicks."""
+        x, y, w, h = map(int, probe("rect", "Form1", "Autosave to Pdf")[1].split())
+        subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"], check=True)
+
+    def status_log(self):
+        return probe("text", "Form1", "Edit")[1]
+
+    def assert_saved_report(self):
+        self.assertTrue(desktop.wait_for(lambda: os.path.exists(OUTPUT), 30), "no PDF at C:\\測試轉入pdf")
+        time.sleep(0.2)
+        info = desktop.pdf_info(OUTPUT)
+        self.assertEqual(info["Pages"], "1")
+        self.assertEqual(desktop.pdf_text(OUTPUT), "測試轉pdf檔")
+        self.assertEqual(self.status_log(), "Memo1\n" + FILLED + "\n")
+
+    def test_click_saves_the_report_as_pdf(self):
+        self.start("PDFCreatorStandIn.exe")
+        self.start_program()
+        self.click_autosave()
+        self.assert_saved_report()
+
+    def test_english_save_caption(self):
+        self.start("PDFCreatorStandIn.exe", "--english")
+        self.start_program()
+        self.click_autosave()
+        self.assert_saved_report()
+
+    def test_first_window_already_open_is_pressed_at_once(self):
+        stand_in = self.start("PDFCreatorStandIn.exe")
+        # A job printed before the program starts: its window is waiting.
+        self.assertEqual(desktop.wine("PrintReport.exe", "PDFCreator").split()[-1], "printed")
+        self.assertTrue(desktop.wait_for(lambda: probe("rect", "PDFCreator 0.9.5", "儲存(&S)")[0] == 0, 15))
+        self.start_program()
+        self.click_autosave()
+        # The waiting window is saved; the new job's window follows and waits.
+        self.assertTrue(desktop.wait_for(lambda: os.path.exists(OUTPUT), 30))
+        self.assertTrue(stand_in.poll() is None)
+
+    def test_missing_printer_shows_the_error_and_prints_nothing(self):
+        printers_script("install", "--without-pdfcreator", "--with-letter-printer")
+        self.start("PDFCreatorStandIn.exe")
+        self.start_program()
+        started = time.monotonic()
+        self.click_autosave()
+        self.assertTrue(desktop.wait_for(lambda: probe("texts", "Autosave", "Static")[0] == 0, 10),
+                        "no message box titled Autosave")
+        self.assertIn("找不到印表機.", probe("texts", "Autosave", "Static")[1].splitlines())
+        self.assertLess(time.monotonic() - started, 15, "waited for windows")
+        # The one button is OK, captioned in the desktop's language.
+        code, _ = probe("rect", "Autosave", "確定")
+        self.assertEqual(code, 0, "no OK (確定) button")
+        self.assertEqual(desktop.spooled("PDFCreatorSpool") + desktop.spooled("LetterPrinterSpool"), [])
+        # OK closes it and the program goes on running.
+        x, y, w, h = map(int, probe("rect", "Autosave", "確定")[1].split())
+        subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"], check=True)
+        self.assertTrue(desktop.wait_for(lambda: probe("texts", "Autosave", "Static")[0] != 0, 10))
+        self.assertEqual(probe("rect", "Form1", "Autosave to Pdf")[0], 0, "the program ended")
+        self.assertFalse(os.path.exists(OUTPUT))
+
+
+if __name__ == "__main__":
+    unittest.main()
