@@ -21,8 +21,9 @@ using testsupport::WindowFixture;
 
 WindowHandle H(HWND w) { return reinterpret_cast<WindowHandle>(w); }
 
-// "另存新檔" and "儲存(&S)" in code page 950.
-const std::string kChineseTitle = "\xA5\x74\xA6\x73\xB7\x73\xC0\xC9";
+// "測試轉入" and "儲存(&S)" in code page 950 (not the titles the program looks
+// for: other tests run those windows at the same time).
+const std::string kChineseTitle = "\xB4\xFA\xB8\xD5\xC2\xE0\xA4\x4A";
 const std::string kChineseSave = "\xC0\x78\xA6\x73(&S)";
 
 std::vector<WindowHandle> Descendants(WindowHandle parent) {
@@ -44,7 +45,7 @@ TEST(WindowSystem, FindsTopLevelWindowsByWholeTitleOnly) {
     ASSERT_TRUE(fixture.Ready());
     platform::Win32WindowSystem ws;
     EXPECT_EQ(ws.FindTopLevelWindow(kChineseTitle.c_str()), H(fixture.Window()));
-    EXPECT_EQ(ws.FindTopLevelWindow("\xA5\x74\xA6\x73"), 0u) << "a part of the title";
+    EXPECT_EQ(ws.FindTopLevelWindow("\xB4\xFA\xB8\xD5"), 0u) << "a part of the title";
     EXPECT_EQ(ws.FindTopLevelWindow("no window has this title"), 0u);
 }
 
