@@ -26,6 +26,7 @@ def printers_script(*args):
 
 class AutosaveRun(unittest.TestCase):
     def setUp(self):
+        desktop.wait_for(lambda: probe("rect", "Form1", "Autosave to Pdf")[0] != 0, 10)
         desktop.clear_spools()
         if os.path.exists(OUTPUT):
             os.remove(OUTPUT)
@@ -38,6 +39,10 @@ class AutosaveRun(unittest.TestCase):
             p.stdout.close()
         subprocess.run(["pkill", "-f", "PDFCreatorStandIn.exe"])
         subprocess.run(["pkill", "-f", "Autosave.exe"])
+        # The next run's Form1 opens at the same place: this one must be gone.
+        desktop.wait_for(lambda: probe("rect", "Form1", "Autosave to Pdf")[0] != 0, 10)
+        desktop.wait_for(lambda: subprocess.run(["pgrep", "-f", "PDFCreatorStandIn.exe|Autosave.exe"],
+                                                stdout=subprocess.DEVNULL).returncode != 0, 10)
         printers_script("install", "--with-letter-printer")
 
     def start(self, name, *args):
