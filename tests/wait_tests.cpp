@@ -115,10 +115,8 @@ TEST(RealWait, FindsAWindowThatAppearsLate) {
 
 TEST(RealWait, GivesUpOnAMissingWindow) {
     EnsureForm1();
-    const ULONGLONG before = GetTickCount64();
     EXPECT_FALSE(Form1->WaitForWindow("no window has this title", "1"));
     EXPECT_EQ(FoundWindow, 0u);
-    EXPECT_GE(GetTickCount64() - before, 990u);
 }
 
 }  // namespace
