@@ -2,27 +2,13 @@
 
 #include "framework/Application.h"
 #include "framework/Controls.h"
+#include "framework/WindowClass.h"
 
 namespace framework {
-namespace {
-
-void RegisterFormClass(const char* className, WNDPROC procedure) {
-    WNDCLASSEXA wc{};
-    if (GetClassInfoExA(GetModuleHandleA(nullptr), className, &wc)) return;
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = className;
-    RegisterClassExA(&wc);
-}
-
-}  // namespace
 
 TForm::TForm(const char* className, const FormWindowDescription& d) {
-    RegisterFormClass(className, WindowProc);
+    RegisterWindowClassOnce(className, WindowProc, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                            LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION)));
     // The description's font height is in pixels already; with scaling off
     // nothing is adjusted for the screen's dpi.
     font_.reset(CreateFontA(d.font.height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,

@@ -2,6 +2,7 @@
 // ruler, the margin rectangle and the outlines of the bands.
 
 #include "framework/ScopedWin.h"
+#include "framework/WindowClass.h"
 #include "report/QuickRep.h"
 
 namespace report {
@@ -16,16 +17,8 @@ int ToScreen(double tenthsOfMm) { return static_cast<int>(tenthsOfMm / 254.0 * k
 }  // namespace
 
 TQuickRep::TQuickRep(HWND parent, const QuickRepDescription& d) : description_(d) {
-    WNDCLASSEXA wc{};
-    if (!GetClassInfoExA(GetModuleHandleA(nullptr), kSurfaceClass, &wc)) {
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = SurfaceProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-        wc.lpszClassName = kSurfaceClass;
-        RegisterClassExA(&wc);
-    }
+    framework::RegisterWindowClassOnce(kSurfaceClass, SurfaceProc,
+                                       reinterpret_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     // Sized to its page at the stored zoom when the form loads.
     const int width = ToScreen(d.page.width) * d.zoom / 100;
     const int height = ToScreen(d.page.length) * d.zoom / 100;

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "framework/WindowClass.h"
+
 namespace report {
 namespace {
 
@@ -14,15 +16,7 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 void RegisterOnce() {
-    WNDCLASSEXA wc{};
-    if (GetClassInfoExA(GetModuleHandleA(nullptr), kClass, &wc)) return;
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = Procedure;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClass;
-    RegisterClassExA(&wc);
+    framework::RegisterWindowClassOnce(kClass, Procedure, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
 }
