@@ -28,22 +28,15 @@ std::string PortOf(HANDLE printer) {
 
 [[noreturn]] void NotValid() { throw framework::Exception(kPrinterNotValid); }
 
-}  // namespace
-
-std::string SelectPrinter(const std::vector<std::string>& printers, int index) {
-    if (index < -1 || index >= static_cast<int>(printers.size()))
-        throw framework::Exception(kPrinterIndexOutOfRange);
-    return index == -1 ? DefaultPrinter() : printers[static_cast<std::size_t>(index)];
+framework::ScopedPrinterHandle OpenPrinterHandle(const std::string& printer) {
+    HANDLE h = nullptr;
+    if (printer.empty() || !OpenPrinterA(const_cast<char*>(printer.c_str()), &h, nullptr)) return {};
+    return framework::ScopedPrinterHandle(h);
 }
 
-bool PrinterOffersPaper(const std::string& printer, short paper) {
-    framework::ScopedPrinterHandle handle;
-    {
-        HANDLE h = nullptr;
-        if (!OpenPrinterA(const_cast<char*>(printer.c_str()), &h, nullptr)) return false;
-        handle.reset(h);
-    }
-    const std::string port = PortOf(handle.get());
+// Whether the open printer offers the paper size (DMPAPER_xxx).
+bool OffersPaper(HANDLE handle, const std::string& printer, short paper) {
+    const std::string port = PortOf(handle);
     const int count = DeviceCapabilitiesA(printer.c_str(), port.c_str(), DC_PAPERS, nullptr, nullptr);
     if (count <= 0) return false;
     std::vector<WORD> papers(static_cast<std::size_t>(count));
@@ -54,14 +47,18 @@ bool PrinterOffersPaper(const std::string& printer, short paper) {
     return false;
 }
 
+}  // namespace
+
+std::string SelectPrinter(const std::vector<std::string>& printers, int index) {
+    if (index < -1 || index >= static_cast<int>(printers.size()))
+        throw framework::Exception(kPrinterIndexOutOfRange);
+    return index == -1 ? DefaultPrinter() : printers[static_cast<std::size_t>(index)];
+}
+
 framework::ScopedCreatedDc OpenPrinterDc(const std::string& printer, const PageDescription& page,
                                          const PrinterSettingsDescription& settings) {
-    framework::ScopedPrinterHandle handle;
-    {
-        HANDLE h = nullptr;
-        if (printer.empty() || !OpenPrinterA(const_cast<char*>(printer.c_str()), &h, nullptr)) NotValid();
-        handle.reset(h);
-    }
+    const framework::ScopedPrinterHandle handle = OpenPrinterHandle(printer);
+    if (!handle) NotValid();
     char* name = const_cast<char*>(printer.c_str());
     const LONG size = DocumentPropertiesA(nullptr, handle.get(), name, nullptr, nullptr, 0);
     if (size <= 0) NotValid();
@@ -69,7 +66,7 @@ framework::ScopedCreatedDc OpenPrinterDc(const std::string& printer, const PageD
     auto* mode = reinterpret_cast<DEVMODEA*>(buffer.data());
     if (DocumentPropertiesA(nullptr, handle.get(), name, mode, nullptr, DM_OUT_BUFFER) != IDOK) NotValid();
 
-    if (page.paper == PaperSize::A4 && PrinterOffersPaper(printer, DMPAPER_A4)) {
+    if (page.paper == PaperSize::A4 && OffersPaper(handle.get(), printer, DMPAPER_A4)) {
         mode->dmPaperSize = DMPAPER_A4;
         mode->dmFields |= DM_PAPERSIZE;
         mode->dmFields &= ~static_cast<DWORD>(DM_PAPERLENGTH | DM_PAPERWIDTH);

@@ -22,7 +22,4 @@ std::string SelectPrinter(const std::vector<std::string>& printers, int index);
 framework::ScopedCreatedDc OpenPrinterDc(const std::string& printer, const PageDescription& page,
                                          const PrinterSettingsDescription& settings);
 
-// Whether the printer offers the paper size (DMPAPER_xxx).
-bool PrinterOffersPaper(const std::string& printer, short paper);
-
 }  // namespace report

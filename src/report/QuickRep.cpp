@@ -41,7 +41,7 @@ void TQuickRep::Preview() {
     pages_.clear();
     // Laid out for the selected printer, as the print will be; with none
     // installed, for the screen.
-    const auto& printers = framework::EnumerateInstalledPrinters();
+    const std::vector<std::string> printers = framework::EnumerateInstalledPrinters();
     framework::ScopedCreatedDc reference;
     if (!printers.empty())
         reference = OpenPrinterDc(SelectPrinter(printers, PrinterSettings.PrinterIndex),
