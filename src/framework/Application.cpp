@@ -87,13 +87,11 @@ void TApplication::ProcessMessages() {
     }
 }
 
-bool TApplication::Dispatch(MSG& message) {
+void TApplication::Dispatch(MSG& message) {
     // Tab and arrow keys move between the form's controls.
-    if (mainForm_ && mainForm_->Handle() && IsDialogMessageA(mainForm_->Handle(), &message))
-        return true;
+    if (mainForm_ && mainForm_->Handle() && IsDialogMessageA(mainForm_->Handle(), &message)) return;
     TranslateMessage(&message);
     DispatchMessageA(&message);
-    return true;
 }
 
 void TApplication::HandleException() {

@@ -50,7 +50,7 @@ public:
     int ShowMessageBox(const std::string& text, const std::string& caption, UINT flags);
 
 private:
-    bool Dispatch(MSG& message);
+    void Dispatch(MSG& message);
 
     std::string title_;
     std::vector<std::unique_ptr<TForm>> forms_;

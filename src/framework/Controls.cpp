@@ -43,18 +43,16 @@ TMemo::TMemo(HWND parent, const MemoDescription& d, HFONT font) {
 }
 
 void TMemoLines::Add(const std::string& line) {
-    const HWND edit = memo_.Handle();
-    const int end = GetWindowTextLengthA(edit);
+    const std::string text = memo_.Text();
     std::string insert;
-    if (end > 0) {
-        // Text typed by the user may not end with a line break.
-        const std::string text = memo_.Text();
-        if (text.size() < 2 || text.compare(text.size() - 2, 2, "\r\n") != 0) insert = "\r\n";
-    }
+    // Text typed by the user may not end with a line break.
+    if (!text.empty() && (text.size() < 2 || text.compare(text.size() - 2, 2, "\r\n") != 0))
+        insert = "\r\n";
     insert += line;
     insert += "\r\n";
-    SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(end), static_cast<LPARAM>(end));
-    SendMessageA(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(insert.c_str()));
+    const auto end = static_cast<WPARAM>(text.size());
+    SendMessageA(memo_.Handle(), EM_SETSEL, end, static_cast<LPARAM>(end));
+    SendMessageA(memo_.Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(insert.c_str()));
 }
 
 int TMemoLines::Count() const {

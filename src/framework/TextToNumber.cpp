@@ -1,6 +1,5 @@
 #include "framework/TextToNumber.h"
 
-#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <locale.h>
@@ -13,8 +12,9 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Checks the grammar ourselves: strtod also takes hex, "inf" and "nan".
-bool IsDecimalNumber(const std::string& s, std::size_t begin, std::size_t end) {
-    std::size_t i = begin;
+bool IsDecimalNumber(const std::string& s) {
+    const std::size_t end = s.size();
+    std::size_t i = 0;
     if (i < end && (s[i] == '+' || s[i] == '-')) ++i;
     std::size_t digits = 0;
     while (i < end && IsDigit(s[i])) ++i, ++digits;
@@ -40,7 +40,7 @@ double StrToFloat(const std::string& text) {
     while (begin < end && text[begin] == ' ') ++begin;
     while (end > begin && text[end - 1] == ' ') --end;
     const std::string body = text.substr(begin, end - begin);
-    if (!IsDecimalNumber(body, 0, body.size()))
+    if (!IsDecimalNumber(body))
         throw EConvertError("'" + text + "' is not a valid floating point value");
     // The C locale's strtod, so the separator is always '.'.
     static _locale_t c_locale = _create_locale(LC_NUMERIC, "C");
