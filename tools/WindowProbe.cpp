@@ -3,6 +3,8 @@
 //   WindowProbe rect TITLE CHILDTEXT   screen rectangle "left top width height"
 //   WindowProbe text TITLE CLASS       the first such child's text
 //   WindowProbe texts TITLE CLASS      every such child's text, one a line
+//   WindowProbe icon TITLE             the icon a message box shows: "stop",
+//                                      "other" or "none"
 // TITLE and CHILDTEXT are in the ANSI code page. Exit 1 when not found.
 
 #include <windows.h>
@@ -44,9 +46,59 @@ BOOL CALLBACK Visit(HWND w, LPARAM p) {
 
 }  // namespace
 
+// Whether the control shows `icon`: its pixels on screen against the icon
+// drawn here on the same background (icon handles do not cross processes).
+bool Shows(HWND control, HICON icon) {
+    RECT r{};
+    GetClientRect(control, &r);
+    const int w = r.right, h = r.bottom;
+    if (w <= 0 || h <= 0) return false;
+    HDC screen = GetDC(nullptr);
+    HDC shot = CreateCompatibleDC(screen), drawn = CreateCompatibleDC(screen);
+    HBITMAP shotBits = CreateCompatibleBitmap(screen, w, h), drawnBits = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ oldShot = SelectObject(shot, shotBits), oldDrawn = SelectObject(drawn, drawnBits);
+    POINT origin{0, 0};
+    ClientToScreen(control, &origin);
+    BitBlt(shot, 0, 0, w, h, screen, origin.x, origin.y, SRCCOPY);
+    HBRUSH background = CreateSolidBrush(GetPixel(shot, w - 1, h - 1));
+    FillRect(drawn, &r, background);
+    DeleteObject(background);
+    DrawIconEx(drawn, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL);
+    int differing = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) differing += GetPixel(shot, x, y) != GetPixel(drawn, x, y);
+    SelectObject(shot, oldShot);
+    SelectObject(drawn, oldDrawn);
+    DeleteObject(shotBits);
+    DeleteObject(drawnBits);
+    DeleteDC(shot);
+    DeleteDC(drawn);
+    ReleaseDC(nullptr, screen);
+    return differing <= w * h / 50;  // a few pixels of antialiasing
+}
+
+// A message box shows its icon in a visible SS_ICON static.
+int PrintIcon(HWND box) {
+    HWND child = nullptr;
+    const char* shown = "none";
+    while ((child = FindWindowExA(box, child, "Static", nullptr)) != nullptr) {
+        if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON || !IsWindowVisible(child)) continue;
+        DWORD_PTR icon = 0;
+        SendMessageTimeoutA(child, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, 5000, &icon);
+        if (!icon) continue;
+        shown = Shows(child, LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_HAND))) ? "stop" : "other";
+    }
+    std::printf("%s\n", shown);
+    return 0;
+}
+
 int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "icon") == 0) {
+        HWND box = FindWindowA(nullptr, argv[2]);
+        return box ? PrintIcon(box) : 1;
+    }
     if (argc != 4) {
-        std::fprintf(stderr, "usage: WindowProbe rect TITLE CHILDTEXT | text TITLE CLASS\n");
+        std::fprintf(stderr, "usage: WindowProbe rect TITLE CHILDTEXT | text[s] TITLE CLASS | icon TITLE\n");
         return 2;
     }
     HWND top = FindWindowA(nullptr, argv[2]);

@@ -55,10 +55,17 @@ class AutosaveRun(unittest.TestCase):
         self.assertTrue(desktop.wait_for(lambda: probe("rect", "Form1", "Autosave to Pdf")[0] == 0, 15),
                         "Form1 did not appear")
 
-    def click_autosave(self):
-        """The real pointer: xdotool moves it onto the button and clicks."""
-        x, y, w, h = map(int, probe("rect", "Form1", "Autosave to Pdf")[1].split())
+    def click(self, title, control):
+        """The real pointer: xdotool moves it onto the control and clicks."""
+        x, y, w, h = map(int, probe("rect", title, control)[1].split())
         subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"], check=True)
+
+    def click_autosave(self):
+        self.click("Form1", "Autosave to Pdf")
+
+    def responsive(self):
+        """Form1 answers its messages again: the run has returned to the loop."""
+        return probe("text", "Form1", "Edit")[0] == 0
 
     def status_log(self):
         return probe("text", "Form1", "Edit")[1]
@@ -103,17 +110,87 @@ class AutosaveRun(unittest.TestCase):
         self.assertTrue(desktop.wait_for(lambda: probe("texts", "Autosave", "Static")[0] == 0, 10),
                         "no message box titled Autosave")
         self.assertIn("找不到印表機.", probe("texts", "Autosave", "Static")[1].splitlines())
+        self.assertEqual(probe("icon", "Autosave")[1].strip(), "stop")
         self.assertLess(time.monotonic() - started, 15, "waited for windows")
         # The one button is OK, captioned in the desktop's language.
         code, _ = probe("rect", "Autosave", "確定")
         self.assertEqual(code, 0, "no OK (確定) button")
         self.assertEqual(desktop.spooled("PDFCreatorSpool") + desktop.spooled("LetterPrinterSpool"), [])
         # OK closes it and the program goes on running.
-        x, y, w, h = map(int, probe("rect", "Autosave", "確定")[1].split())
-        subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"], check=True)
+        self.click("Autosave", "確定")
         self.assertTrue(desktop.wait_for(lambda: probe("texts", "Autosave", "Static")[0] != 0, 10))
         self.assertEqual(probe("rect", "Form1", "Autosave to Pdf")[0], 0, "the program ended")
         self.assertFalse(os.path.exists(OUTPUT))
+
+    def test_printer_lookup_ignores_case_but_not_extra_text(self):
+        cases = [("pdfcreator", True), ("PDFCreator2", False), ("PDFCreator on LPT1:", False)]
+        for name, selected in cases:
+            with self.subTest(printer=name):
+                printers_script("install", "--without-pdfcreator")
+                desktop.wine("InstallPrinter.exe", "add", name, "LPT1:", "ghostpdf.ppd")
+                try:
+                    self.start("PDFCreatorStandIn.exe")
+                    self.start_program()
+                    self.click_autosave()
+                    if selected:
+                        self.assert_saved_report()
+                    else:
+                        self.assertTrue(desktop.wait_for(
+                            lambda: "找不到印表機." in probe("texts", "Autosave", "Static")[1], 10))
+                        self.assertEqual(desktop.spooled("PDFCreatorSpool"), [])
+                finally:
+                    self.tearDown()
+                    desktop.wine("InstallPrinter.exe", "remove", name)
+                    if os.path.exists(OUTPUT):
+                        os.remove(OUTPUT)
+
+    def test_print_failure_shows_conversion_failed_and_both_waits_still_run(self):
+        names = [n for n, _ in desktop.printers()]
+        if names[-1] != "PDFCreator":
+            self.skipTest(f"PDFCreator is not last in {names}: removing it would not shift it out of range")
+        self.start_program()
+        desktop.wine("InstallPrinter.exe", "remove", "PDFCreator")  # after the list was read
+        self.click_autosave()
+        self.assertTrue(desktop.wait_for(lambda: "轉檔失敗" in probe("texts", "Autosave", "Static")[1], 15))
+        self.assertIn("轉檔失敗", probe("texts", "Autosave", "Static")[1].splitlines())
+        self.assertEqual(probe("icon", "Autosave")[1].strip(), "none")
+        # Both windows appear while the message is open; OK lets the waits find them.
+        first = desktop.Fixture("PDFCreator 0.9.5", [(0, "Button", "&Save")])
+        second = desktop.Fixture("另存新檔", [(0, "Edit", ""), (0, "Button", "儲存(&S)")])
+        try:
+            self.click("Autosave", "確定")
+            self.assertTrue(desktop.wait_for(lambda: first.has("up 0"), 15), first.lines)
+            self.assertTrue(desktop.wait_for(lambda: second.has("up 1"), 15), second.lines)
+            self.assertIn("settext 0 " + desktop.hex_text("C:\\測試轉入pdf"), second.lines)
+            self.assertTrue(desktop.wait_for(self.responsive, 10))
+            self.assertEqual(self.status_log(), "Memo1\n" + FILLED + "\n")
+        finally:
+            first.close()
+            second.close()
+
+    def test_only_the_second_window_opening_is_still_saved(self):
+        self.start("PDFCreatorStandIn.exe", "--no-first-window")
+        self.start_program()
+        pressed = time.monotonic()
+        self.click_autosave()
+        self.assertTrue(desktop.wait_for(lambda: os.path.exists(OUTPUT), 45), "no PDF at C:\\測試轉入pdf")
+        # The first wait gives up after its 20 s before the dialog is answered.
+        self.assertGreater(time.monotonic() - pressed, 19)
+        self.assertEqual(desktop.pdf_text(OUTPUT), "測試轉pdf檔")
+
+    def test_english_titled_file_dialog_is_not_found(self):
+        log = desktop.drive_c("standin-e2e.log")
+        if os.path.exists(log):
+            os.remove(log)
+        self.start("PDFCreatorStandIn.exe", "--english-dialog", "--log", "C:\\standin-e2e.log")
+        self.start_program()
+        self.click_autosave()
+        self.assertTrue(desktop.wait_for(
+            lambda: os.path.exists(log) and "save dialog opened" in open(log, errors="replace").read(), 20))
+        self.assertTrue(desktop.wait_for(self.responsive, 40), "the run did not end")
+        self.assertFalse(os.path.exists(OUTPUT))
+        self.assertEqual(self.status_log(), "Memo1\n")
+        self.assertEqual(probe("texts", "Save As", "Button")[0], 0, "the Save As dialog is not open")
 
 
 if __name__ == "__main__":

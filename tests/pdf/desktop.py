@@ -153,3 +153,37 @@ class Page:
         middle = (t + b) // 2
         hollow = sum(self.ink(x, middle) for x in range(left + 2, right - 1)) == 0
         return row_full(t) and row_full(b) and column_full(left) and column_full(right) and hollow
+
+
+def hex_text(text):
+    """A text as the fixture program takes it: code page 950 bytes in hex."""
+    return text.encode("big5").hex().upper() or "-"
+
+
+class Fixture:
+    """A window of the fixture program (tests/fixtures/WindowFixture.cpp) and
+    the lines it reports about what its controls received."""
+
+    def __init__(self, title, controls):
+        import threading
+        args = ["--title", hex_text(title)]
+        for depth, cls, text in controls:
+            args += ["--control", str(depth), cls, hex_text(text)]
+        self.process = start("WindowFixture.exe", *args)
+        self.lines = []
+        self._reader = threading.Thread(target=self._read, daemon=True)
+        self._reader.start()
+        if not wait_for(lambda: self.has("ready"), 15):
+            raise RuntimeError("the fixture window did not appear")
+
+    def _read(self):
+        for line in self.process.stdout:
+            self.lines.append(line.strip())
+
+    def has(self, prefix):
+        return any(line.startswith(prefix) for line in self.lines)
+
+    def close(self):
+        self.process.kill()
+        self.process.wait()
+        self.process.stdout.close()
