@@ -5,7 +5,8 @@
 //   WindowProbe texts TITLE CLASS      every such child's text, one a line
 //   WindowProbe icon TITLE             the icon a message box shows: "stop",
 //                                      "other" or "none"
-// TITLE and CHILDTEXT are in the ANSI code page. Exit 1 when not found.
+// TITLE and CHILDTEXT are in the ANSI code page. Exit 1 when not found, 3
+// when the window's program does not answer.
 
 #include <windows.h>
 
@@ -115,11 +116,13 @@ int main(int argc, char** argv) {
         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
     } else {
         DWORD_PTR n = 0;
-        SendMessageTimeoutA(s.found, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &n);
+        if (!SendMessageTimeoutA(s.found, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &n))
+            return 3;  // its program does not answer
         std::string text(n + 1, '\0');
         DWORD_PTR copied = 0;
-        SendMessageTimeoutA(s.found, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                            SMTO_ABORTIFHUNG, 5000, &copied);
+        if (!SendMessageTimeoutA(s.found, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                                 SMTO_ABORTIFHUNG, 5000, &copied))
+            return 3;
         text.resize(copied);
         std::fwrite(text.data(), 1, text.size(), stdout);
     }
