@@ -3,6 +3,9 @@
 //   WindowProbe rect TITLE CHILDTEXT   screen rectangle "left top width height"
 //   WindowProbe text TITLE CLASS       the first such child's text
 //   WindowProbe texts TITLE CLASS      every such child's text, one a line
+//   WindowProbe presses TITLE CHILDTEXT N [close]
+//                                      queues N presses of the control (and a
+//                                      close of the window) all at once
 //   WindowProbe icon TITLE             the icon a message box shows: "stop",
 //                                      "other" or "none"
 // TITLE and CHILDTEXT are in the ANSI code page. Exit 1 when not found, 3
@@ -11,6 +14,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -98,8 +102,20 @@ int main(int argc, char** argv) {
         HWND box = FindWindowA(nullptr, argv[2]);
         return box ? PrintIcon(box) : 1;
     }
+    if ((argc == 5 || argc == 6) && std::strcmp(argv[1], "presses") == 0) {
+        HWND top = FindWindowA(nullptr, argv[2]);
+        Search s{nullptr, argv[3], nullptr, false};
+        if (top) EnumChildWindows(top, Visit, reinterpret_cast<LPARAM>(&s));
+        if (!s.found) return 1;
+        for (int i = std::atoi(argv[4]); i > 0; --i) {
+            PostMessageA(s.found, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+            PostMessageA(s.found, WM_LBUTTONUP, 0, 0);
+        }
+        if (argc == 6 && std::strcmp(argv[5], "close") == 0) PostMessageA(top, WM_CLOSE, 0, 0);
+        return 0;
+    }
     if (argc != 4) {
-        std::fprintf(stderr, "usage: WindowProbe rect TITLE CHILDTEXT | text[s] TITLE CLASS | icon TITLE\n");
+        std::fprintf(stderr, "usage: WindowProbe rect TITLE CHILDTEXT | text[s] TITLE CLASS | presses TITLE CHILDTEXT N [close] | icon TITLE\n");
         return 2;
     }
     HWND top = FindWindowA(nullptr, argv[2]);

@@ -190,6 +190,33 @@ class AutosaveRun(unittest.TestCase):
         self.assertEqual(self.status_log(), "Memo1\n")
         self.assertEqual(probe("texts", "Save As", "Button")[0], 0, "the Save As dialog is not open")
 
+    def test_second_press_while_printing_is_ignored(self):
+        log = desktop.drive_c("standin-e2e.log")
+        if os.path.exists(log):
+            os.remove(log)
+        self.start("PDFCreatorStandIn.exe", "--log", "C:\\standin-e2e.log")
+        self.start_program()
+        # Both presses are queued at once: the second arrives while the first
+        # run prints (printing lets messages through).
+        self.assertEqual(probe("presses", "Form1", "Autosave to Pdf", "2")[0], 0)
+        self.assert_saved_report()
+        time.sleep(2)
+        jobs = [l for l in open(log, errors="replace") if "job received" in l]
+        self.assertEqual(len(jobs), 1, jobs)
+        self.assertEqual(desktop.spooled("PDFCreatorSpool"), [])
+
+    def test_close_while_printing_ends_the_program_after_the_run(self):
+        self.start("PDFCreatorStandIn.exe")
+        program = self.start("Autosave.exe")
+        self.assertTrue(desktop.wait_for(lambda: probe("rect", "Form1", "Autosave to Pdf")[0] == 0, 15))
+        self.assertEqual(probe("presses", "Form1", "Autosave to Pdf", "1", "close")[0], 0)
+        # The close waits for the run: Form1 is still there while the dialog is answered.
+        self.assertTrue(desktop.wait_for(lambda: probe("texts", "另存新檔", "Edit")[0] == 0, 20))
+        self.assertEqual(probe("rect", "Form1", "Autosave to Pdf")[0], 0, "Form1 closed during the run")
+        self.assertTrue(desktop.wait_for(lambda: os.path.exists(OUTPUT), 30), "the run was cut short")
+        self.assertTrue(desktop.wait_for(lambda: program.poll() is not None, 10), "still running")
+        self.assertEqual(desktop.pdf_text(OUTPUT), "測試轉pdf檔")
+
 
 if __name__ == "__main__":
     unittest.main()
