@@ -82,7 +82,15 @@ void Win32WindowSystem::WriteText(WindowHandle window, const char* text) {
                         SMTO_ABORTIFHUNG, kTextMessageTimeoutMs, &result);
 }
 
-void Win32WindowSystem::BringToTop(WindowHandle window) { BringWindowToTop(ToHwnd(window)); }
+// Moving another thread's window sends it messages and waits for the answer,
+// so a window whose program stopped answering is left where it is.
+void Win32WindowSystem::BringToTop(WindowHandle window) {
+    DWORD_PTR ignored = 0;
+    if (!SendMessageTimeoutA(ToHwnd(window), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kTextMessageTimeoutMs,
+                             &ignored))
+        return;
+    BringWindowToTop(ToHwnd(window));
+}
 
 void Win32WindowSystem::PostLeftButtonDown(WindowHandle window) {
     PostMessageA(ToHwnd(window), WM_LBUTTONDOWN, 0, 0);

@@ -7,8 +7,9 @@ namespace platform {
 // system's ANSI code page (950 on a Traditional Chinese desktop).
 class Win32WindowSystem : public WindowSystem {
 public:
-    // A window whose owner does not answer a text message within this time
-    // is given up on: without a bound one hung program would freeze ours.
+    // A window whose owner does not answer a message within this time is
+    // given up on (text messages, bring-to-top): without a bound one hung
+    // program would freeze ours.
     static constexpr unsigned kTextMessageTimeoutMs = 5000;
 
     WindowHandle FindTopLevelWindow(const char* title) override;

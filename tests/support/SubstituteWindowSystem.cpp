@@ -16,6 +16,7 @@ platform::WindowHandle SubstituteWindowSystem::FindTopLevelWindow(const char* ti
 
 void SubstituteWindowSystem::ReadClassName(WindowHandle w, char* buffer, int size) {
     calls.push_back("class " + Name(w));
+    readSizes.push_back(size);
     if (!className) return Win32WindowSystem::ReadClassName(w, buffer, size);
     const std::string name = className(w).substr(0, static_cast<std::size_t>(size - 1));
     name.copy(buffer, name.size());
@@ -24,6 +25,7 @@ void SubstituteWindowSystem::ReadClassName(WindowHandle w, char* buffer, int siz
 
 void SubstituteWindowSystem::ReadText(WindowHandle w, char* buffer, int size) {
     calls.push_back("text " + Name(w));
+    readSizes.push_back(size);
     Win32WindowSystem::ReadText(w, buffer, size);
 }
 

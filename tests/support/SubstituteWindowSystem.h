@@ -27,6 +27,7 @@ public:
     // "sleep MS": H is the window's position in `windows` or "?".
     std::vector<std::string> calls;
     std::vector<WindowHandle> windows;
+    std::vector<int> readSizes;  // the size passed with each class-name or text read
     int lookups = 0;
     int clockReads = 0;
 
