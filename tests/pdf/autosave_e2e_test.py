@@ -2,6 +2,7 @@
 on the Wine desktop, a real pointer click on "Autosave to Pdf", and the PDF
 that ends up at C:\\測試轉入pdf."""
 import os
+import shutil
 import subprocess
 import time
 import unittest
@@ -140,13 +141,7 @@ class AutosaveRun(unittest.TestCase):
                     if os.path.exists(OUTPUT):
                         os.remove(OUTPUT)
 
-    def test_print_failure_shows_conversion_failed_and_both_waits_still_run(self):
-        names = [n for n, _ in desktop.printers()]
-        if names[-1] != "PDFCreator":
-            self.skipTest(f"PDFCreator is not last in {names}: removing it would not shift it out of range")
-        self.start_program()
-        desktop.wine("InstallPrinter.exe", "remove", "PDFCreator")  # after the list was read
-        self.click_autosave()
+    def assert_conversion_failed_then_both_waits_run(self):
         self.assertTrue(desktop.wait_for(lambda: "轉檔失敗" in probe("texts", "Autosave", "Static")[1], 15))
         self.assertIn("轉檔失敗", probe("texts", "Autosave", "Static")[1].splitlines())
         self.assertEqual(probe("icon", "Autosave")[1].strip(), "none")
@@ -163,6 +158,49 @@ class AutosaveRun(unittest.TestCase):
         finally:
             first.close()
             second.close()
+
+    def test_print_failure_shows_conversion_failed_and_both_waits_still_run(self):
+        names = [n for n, _ in desktop.printers()]
+        if names[-1] != "PDFCreator":
+            self.skipTest(f"PDFCreator is not last in {names}: removing it would not shift it out of range")
+        self.start_program()
+        desktop.wine("InstallPrinter.exe", "remove", "PDFCreator")  # after the list was read
+        self.click_autosave()
+        self.assert_conversion_failed_then_both_waits_run()
+
+    def test_printer_that_cannot_be_opened_shows_conversion_failed(self):
+        # "PDFCreator" on a driver whose PPD is gone: listed, but it cannot be opened.
+        drivers = desktop.drive_c("windows", "system32", "spool", "drivers", "x64")
+        shutil.copy(os.path.join(drivers, "ghostpdf.ppd"), os.path.join(drivers, "broken.ppd"))
+        desktop.wine("InstallPrinter.exe", "remove", "PDFCreator")
+        desktop.wine("InstallPrinter.exe", "add", "PDFCreator", "LPT1:", "broken.ppd", "Broken PostScript Driver")
+        for leftover in (os.path.join(drivers, "broken.ppd"), os.path.join(drivers, "3", "broken.ppd")):
+            if os.path.exists(leftover):
+                os.remove(leftover)
+        try:
+            self.start_program()
+            self.click_autosave()
+            self.assert_conversion_failed_then_both_waits_run()
+        finally:
+            desktop.wine("InstallPrinter.exe", "remove", "PDFCreator")
+
+    def test_stand_in_killed_mid_job_the_run_ends_and_the_next_one_saves(self):
+        stand_in = self.start("PDFCreatorStandIn.exe")
+        self.start_program()
+        self.click_autosave()
+        # Killed while the filled dialog waits for its Save press.
+        self.assertTrue(desktop.wait_for(lambda: "pdf" in probe("text", "另存新檔", "Edit")[1], 20))
+        stand_in.kill()
+        subprocess.run(["pkill", "-f", "PDFCreatorStandIn.exe"])
+        self.assertTrue(desktop.wait_for(lambda: probe("text", "另存新檔", "Edit")[0] == 1, 10))
+        self.assertFalse(os.path.exists(OUTPUT))
+        # The program goes on: with the printer program back, the next press saves.
+        self.start("PDFCreatorStandIn.exe")
+        time.sleep(2)  # the press pause and the second enumeration end
+        self.assertTrue(desktop.wait_for(lambda: self.status_log() == "Memo1\n" + FILLED + "\n", 10))
+        self.click_autosave()
+        self.assertTrue(desktop.wait_for(lambda: os.path.exists(OUTPUT), 30), "the next run saved nothing")
+        self.assertEqual(self.status_log(), "Memo1\n" + FILLED + "\n" + FILLED + "\n")
 
     def test_only_the_second_window_opening_is_still_saved(self):
         self.start("PDFCreatorStandIn.exe", "--no-first-window")
