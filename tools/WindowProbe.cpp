@@ -18,7 +18,23 @@
 #include <cstring>
 #include <string>
 
+#include "framework/ScopedWin.h"
+
 namespace {
+
+// Another process's control answers only WM_GETTEXT with its text. False
+// when its program does not answer.
+bool ReadText(HWND window, std::string& text) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return false;
+    text.assign(length + 1, '\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                             SMTO_ABORTIFHUNG, 5000, &copied))
+        return false;
+    text.resize(copied);
+    return true;
+}
 
 struct Search {
     const char* className;
@@ -29,22 +45,15 @@ struct Search {
 
 BOOL CALLBACK Visit(HWND w, LPARAM p) {
     auto* s = reinterpret_cast<Search*>(p);
-    char buffer[4096] = {};
+    std::string text;
     if (s->className) {
-        GetClassNameA(w, buffer, sizeof buffer);
-        if (std::strcmp(buffer, s->className) != 0) return TRUE;
-    } else {
-        // Another process's control answers only WM_GETTEXT with its text.
-        SendMessageTimeoutA(w, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer),
-                            SMTO_ABORTIFHUNG, 5000, nullptr);
-        if (std::strcmp(buffer, s->text) != 0) return TRUE;
+        char name[256] = {};
+        GetClassNameA(w, name, sizeof name);
+        if (std::strcmp(name, s->className) != 0) return TRUE;
+    } else if (!ReadText(w, text) || text != s->text) {
+        return TRUE;
     }
-    if (s->all && s->className) {
-        char text[4096] = {};
-        SendMessageTimeoutA(w, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                            SMTO_ABORTIFHUNG, 5000, nullptr);
-        std::printf("%s\n", text);
-    }
+    if (s->all && s->className && ReadText(w, text)) std::printf("%s\n", text.c_str());
     s->found = w;
     return s->all ? TRUE : FALSE;
 }
@@ -58,27 +67,20 @@ bool Shows(HWND control, HICON icon) {
     GetClientRect(control, &r);
     const int w = r.right, h = r.bottom;
     if (w <= 0 || h <= 0) return false;
-    HDC screen = GetDC(nullptr);
-    HDC shot = CreateCompatibleDC(screen), drawn = CreateCompatibleDC(screen);
-    HBITMAP shotBits = CreateCompatibleBitmap(screen, w, h), drawnBits = CreateCompatibleBitmap(screen, w, h);
-    HGDIOBJ oldShot = SelectObject(shot, shotBits), oldDrawn = SelectObject(drawn, drawnBits);
+    framework::ScopedGetDc screen(nullptr);
+    framework::ScopedCreatedDc shot(CreateCompatibleDC(screen.get())), drawn(CreateCompatibleDC(screen.get()));
+    framework::ScopedBitmap shotBits(CreateCompatibleBitmap(screen.get(), w, h));
+    framework::ScopedBitmap drawnBits(CreateCompatibleBitmap(screen.get(), w, h));
+    framework::ScopedSelect selectShot(shot.get(), shotBits.get()), selectDrawn(drawn.get(), drawnBits.get());
     POINT origin{0, 0};
     ClientToScreen(control, &origin);
-    BitBlt(shot, 0, 0, w, h, screen, origin.x, origin.y, SRCCOPY);
-    HBRUSH background = CreateSolidBrush(GetPixel(shot, w - 1, h - 1));
-    FillRect(drawn, &r, background);
-    DeleteObject(background);
-    DrawIconEx(drawn, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL);
+    BitBlt(shot.get(), 0, 0, w, h, screen.get(), origin.x, origin.y, SRCCOPY);
+    framework::ScopedBrush background(CreateSolidBrush(GetPixel(shot.get(), w - 1, h - 1)));
+    FillRect(drawn.get(), &r, background.get());
+    DrawIconEx(drawn.get(), 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL);
     int differing = 0;
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) differing += GetPixel(shot, x, y) != GetPixel(drawn, x, y);
-    SelectObject(shot, oldShot);
-    SelectObject(drawn, oldDrawn);
-    DeleteObject(shotBits);
-    DeleteObject(drawnBits);
-    DeleteDC(shot);
-    DeleteDC(drawn);
-    ReleaseDC(nullptr, screen);
+        for (int x = 0; x < w; ++x) differing += GetPixel(shot.get(), x, y) != GetPixel(drawn.get(), x, y);
     return differing <= w * h / 50;  // a few pixels of antialiasing
 }
 
@@ -131,15 +133,8 @@ int main(int argc, char** argv) {
         GetWindowRect(s.found, &r);
         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
     } else {
-        DWORD_PTR n = 0;
-        if (!SendMessageTimeoutA(s.found, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &n))
-            return 3;  // its program does not answer
-        std::string text(n + 1, '\0');
-        DWORD_PTR copied = 0;
-        if (!SendMessageTimeoutA(s.found, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                                 SMTO_ABORTIFHUNG, 5000, &copied))
-            return 3;
-        text.resize(copied);
+        std::string text;
+        if (!ReadText(s.found, text)) return 3;  // its program does not answer
         std::fwrite(text.data(), 1, text.size(), stdout);
     }
     return 0;

@@ -39,8 +39,8 @@ private:
 };
 
 struct WindowTraits { static void Close(HWND h) { DestroyWindow(h); } };
-struct GdiObjectTraits { static void Close(HGDIOBJ h) { DeleteObject(h); } };
 struct FontTraits { static void Close(HFONT h) { DeleteObject(h); } };
+struct BitmapTraits { static void Close(HBITMAP h) { DeleteObject(h); } };
 struct BrushTraits { static void Close(HBRUSH h) { DeleteObject(h); } };
 struct PenTraits { static void Close(HPEN h) { DeleteObject(h); } };
 struct CreatedDcTraits { static void Close(HDC h) { DeleteDC(h); } };
@@ -50,6 +50,7 @@ struct KernelHandleTraits { static void Close(HANDLE h) { CloseHandle(h); } };
 
 using ScopedWindow = ScopedHandle<HWND, WindowTraits>;
 using ScopedFont = ScopedHandle<HFONT, FontTraits>;
+using ScopedBitmap = ScopedHandle<HBITMAP, BitmapTraits>;
 using ScopedBrush = ScopedHandle<HBRUSH, BrushTraits>;
 using ScopedPen = ScopedHandle<HPEN, PenTraits>;
 using ScopedCreatedDc = ScopedHandle<HDC, CreatedDcTraits>;
