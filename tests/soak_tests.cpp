@@ -38,6 +38,16 @@ int Runs() {
 
 TEST(Soak, RunsInARowSaveEveryPdfAndHoldNoMore) {
     EnsureForm1();
+    // A job another test left behind would open a window of its own.
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA("C:\\PDFCreatorSpool\\*", &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                DeleteFileA((std::string("C:\\PDFCreatorSpool\\") + found.cFileName).c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
     ChildProcess standIn("PDFCreatorStandIn.exe", {});
     ASSERT_TRUE(standIn.WaitForLine("", 10s));
     const char* output = unit1::kOutputPath;
@@ -45,7 +55,11 @@ TEST(Soak, RunsInARowSaveEveryPdfAndHoldNoMore) {
     for (int run = 1; run <= Runs(); ++run) {
         DeleteFileA(output);
         Form1->Button5Click(nullptr);
-        ASSERT_TRUE(WaitUntil([&] { return Exists(output); }, 20s)) << "run " << run << " saved nothing";
+        if (!WaitUntil([&] { return Exists(output); }, 20s)) {
+            std::string log;
+            for (const auto& line : standIn.Lines()) log += "\n  " + line;
+            FAIL() << "run " << run << " saved nothing; the stand-in's log:" << log;
+        }
         HandleWaitingMessages();
         after.push_back(CurrentProcessResources());
         const auto& r = after.back();

@@ -82,7 +82,8 @@ protected:
         std::vector<std::string> args{"--spool", kSpool.string()};
         args.insert(args.end(), extra.begin(), extra.end());
         standIn_ = std::make_unique<ChildProcess>("PDFCreatorStandIn.exe", args);
-        ASSERT_TRUE(standIn_->WaitForLine("", 10s)) << "the stand-in did not start";
+        // Generous: the first start in a new prefix loads the dialog libraries.
+        ASSERT_TRUE(standIn_->WaitForLine("", 60s)) << "the stand-in did not start";
     }
     // A job as the test printer leaves it: NAME.pdf and NAME.title.
     std::string AddJob(const std::string& name, const std::string& body) {
@@ -94,7 +95,7 @@ protected:
     }
     HWND WaitForJobWindow() {
         HWND w = nullptr;
-        WaitUntil([&] { return (w = FindWindowA(nullptr, kTitle)) != nullptr; }, 10s);
+        WaitUntil([&] { return (w = FindWindowA(nullptr, kTitle)) != nullptr; }, 30s);
         return w;
     }
     // Presses Save in the job window and, looking as fast as the automation
@@ -141,16 +142,24 @@ TEST_F(StandInTest, JobWindowSaveDialogNameOkWritesTheJobsBytes) {
     EXPECT_TRUE(logged);
 }
 
+// The automation fills the dialog's Edit the moment the title appears: the
+// dialog must by then have its Edit and must not write over it afterwards.
 TEST_F(StandInTest, SaveDialogIsCompleteWhenItsTitleFirstAppears) {
     Start();
-    for (int attempt = 0; attempt < 3; ++attempt) {
+    for (int attempt = 0; attempt < 10; ++attempt) {
         AddJob("job-" + std::to_string(attempt), "x");
         HWND window = WaitForJobWindow();
         ASSERT_NE(window, nullptr);
         auto [dialog, edits] = PressSaveAndCatchDialog(window);
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(edits, 1) << "attempt " << attempt;
-        SaveAs(dialog, (kOut / ("out-" + std::to_string(attempt))).string());
+        HWND edit = FindChild(dialog, "Edit");
+        ASSERT_NE(edit, nullptr);
+        const std::string name = (kOut / ("out-" + std::to_string(attempt))).string();
+        SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        Sleep(300);
+        EXPECT_EQ(TextOf(edit), name) << "attempt " << attempt << ": the dialog wrote over the name";
+        SaveAs(dialog, name);
         ASSERT_TRUE(WaitUntil([&] { return FindWindowA(nullptr, kTitle) == nullptr; }, 10s));
     }
 }

@@ -63,16 +63,22 @@ ChildProcess::ChildProcess(const std::string& program, const std::vector<std::st
                         &info_)) {
         CloseHandle(readEnd);
         CloseHandle(writeEnd);
-        ended_ = true;
+        output_->ended = true;
         return;
     }
     CloseHandle(writeEnd);
-    reader_ = std::thread([this, readEnd] { ReadOutput(readEnd); });
+    reader_ = std::thread(ReadOutput, readEnd, output_);
 }
 
 ChildProcess::~ChildProcess() {
     Kill();
-    if (reader_.joinable()) reader_.join();
+    if (reader_.joinable()) {
+        std::unique_lock<std::mutex> lock(output_->mutex);
+        const bool ended = output_->changed.wait_for(lock, std::chrono::seconds(2), [&] { return output_->ended; });
+        lock.unlock();
+        if (ended) reader_.join();
+        else reader_.detach();  // it ends when the last holder of the pipe does
+    }
     if (info_.hThread) CloseHandle(info_.hThread);
     if (info_.hProcess) CloseHandle(info_.hProcess);
 }
@@ -93,54 +99,54 @@ void ChildProcess::Kill() {
     }
 }
 
-void ChildProcess::ReadOutput(HANDLE pipe) {
+void ChildProcess::ReadOutput(HANDLE pipe, std::shared_ptr<Output> output) {
     std::string pending;
     char buffer[4096];
     DWORD got = 0;
     while (ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0) {
         pending.append(buffer, got);
         std::size_t eol;
-        std::lock_guard<std::mutex> lock(mutex_);
+        std::lock_guard<std::mutex> lock(output->mutex);
         while ((eol = pending.find('\n')) != std::string::npos) {
             std::string line = pending.substr(0, eol);
             if (!line.empty() && line.back() == '\r') line.pop_back();
-            lines_.push_back(std::move(line));
+            output->lines.push_back(std::move(line));
             pending.erase(0, eol + 1);
         }
-        changed_.notify_all();
+        output->changed.notify_all();
     }
     CloseHandle(pipe);
-    std::lock_guard<std::mutex> lock(mutex_);
-    ended_ = true;
-    changed_.notify_all();
+    std::lock_guard<std::mutex> lock(output->mutex);
+    output->ended = true;
+    output->changed.notify_all();
 }
 
 std::optional<std::string> ChildProcess::WaitForLine(const std::string& prefix,
                                                      std::chrono::milliseconds timeout) {
-    std::unique_lock<std::mutex> lock(mutex_);
+    std::unique_lock<std::mutex> lock(output_->mutex);
     std::optional<std::string> found;
-    changed_.wait_for(lock, timeout, [&] {
-        for (const auto& line : lines_)
+    output_->changed.wait_for(lock, timeout, [&] {
+        for (const auto& line : output_->lines)
             if (line.rfind(prefix, 0) == 0) {
                 found = line;
                 return true;
             }
-        return ended_;
+        return output_->ended;
     });
     return found;
 }
 
 std::vector<std::string> ChildProcess::LinesWith(const std::string& prefix) {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(output_->mutex);
     std::vector<std::string> found;
-    for (const auto& line : lines_)
+    for (const auto& line : output_->lines)
         if (line.rfind(prefix, 0) == 0) found.push_back(line);
     return found;
 }
 
 std::vector<std::string> ChildProcess::Lines() {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return lines_;
+    std::lock_guard<std::mutex> lock(output_->mutex);
+    return output_->lines;
 }
 
 }  // namespace testsupport

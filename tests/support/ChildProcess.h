@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -44,14 +45,19 @@ public:
     std::vector<std::string> Lines();
 
 private:
-    void ReadOutput(HANDLE pipe);
+    // Shared with the reader thread, which may outlive this object: a process
+    // the child started can inherit the pipe and keep it open after the kill.
+    struct Output {
+        std::mutex mutex;
+        std::condition_variable changed;
+        std::vector<std::string> lines;
+        bool ended = false;
+    };
+    static void ReadOutput(HANDLE pipe, std::shared_ptr<Output> output);
 
     PROCESS_INFORMATION info_{};
     std::thread reader_;
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    std::vector<std::string> lines_;
-    bool ended_ = false;
+    std::shared_ptr<Output> output_ = std::make_shared<Output>();
 };
 
 // The folder of the running test program, ending with a backslash.
